@@ -1,0 +1,67 @@
+#include "framework/Delegate.h"
+
+#include "framework/ClassInfo.h"
+#include "framework/FailureSeam.h"
+
+namespace fw {
+
+void Delegate::Invoke(Delegate& delegate)
+{
+    if (delegate.routine_)
+        delegate.routine_();
+}
+
+void Delegate::IM_Invoke(Delegate& delegate)
+{
+    if (delegate.method_)
+        delegate.method_(delegate.target_.get());
+}
+
+const ClassInfo& Delegate::Lookup_()
+{
+    return DescribeOnce([] {
+        return ClassSpec{
+            .name = "Delegate",
+            .base = &ObjectClass(),
+            .create = []() -> Object* { return new Delegate(); },
+            .operations = {{"Invoke", "", ""}, {"IM_Invoke", "", ""}},
+        };
+    });
+}
+
+namespace {
+Ref<Delegate> NewDelegate()
+{
+    if (seam::ShouldFail("RuntimeCreateDelegate"))
+        return nullptr;
+    return RuntimeNewObject<Delegate>();
+}
+} // namespace
+
+Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, RoutineEntry routine, Ref<Object> target,
+                                    std::string_view signature)
+{
+    Ref<Delegate> delegate = NewDelegate();
+    if (delegate) {
+        delegate->invoker_ = invoker;
+        delegate->routine_ = routine;
+        delegate->target_ = std::move(target);
+        delegate->signature_ = signature;
+    }
+    return delegate;
+}
+
+Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, MethodEntry method, Ref<Object> target,
+                                    std::string_view signature)
+{
+    Ref<Delegate> delegate = NewDelegate();
+    if (delegate) {
+        delegate->invoker_ = invoker;
+        delegate->method_ = method;
+        delegate->target_ = std::move(target);
+        delegate->signature_ = signature;
+    }
+    return delegate;
+}
+
+} // namespace fw
