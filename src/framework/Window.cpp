@@ -106,8 +106,11 @@ Window::~Window()
 {
     // Controls may outlive the window if someone still holds them; they must
     // not point at it any more. Their peers go before the window's.
-    for (const Ref<Control>& control : controls_)
+    for (const Ref<Control>& control : controls_) {
         control->window_ = nullptr;
+        if (auto* rect = dynamic_cast<RectControl*>(control.get()))
+            rect->peer_.reset();
+    }
     controls_.clear();
     peer_.reset();
 }
