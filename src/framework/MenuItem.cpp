@@ -2,6 +2,7 @@
 
 #include "framework/EditField.h"
 #include "framework/Exceptions.h"
+#include "framework/FailureSeam.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 
@@ -58,6 +59,7 @@ const ClassInfo& MenuItem::Lookup_()
                     {"_DisableEntirely", "", ""},
                     {"_SelfEnable", "", ""},
                     {"MenuItem", "String, Variant", ""},
+                    {"Constructor", "", ""},
                 },
             .properties =
                 {
@@ -104,6 +106,8 @@ Ref<MenuItem> MenuItem::Item(std::int32_t index) const
 
 Ref<MenuItem> MenuItem::Child(std::string_view name) const
 {
+    if (seam::ShouldFail("MenuItem.Child", name))
+        return nullptr;
     for (const Ref<MenuItem>& child : children_)
         if (SameIdentifier(child->Name(), name))
             return child;
