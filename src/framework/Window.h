@@ -2,6 +2,7 @@
 
 #include "framework/ClassInfo.h"
 #include "framework/Control.h"
+#include "framework/MenuItem.h"
 #include "framework/Object.h"
 #include "framework/Platform.h"
 
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace fw {
-
-class MenuBar;
 
 class Window : public Object {
 public:
