@@ -1,0 +1,174 @@
+#include "FrameworkFixture.h"
+#include "TestWindow.h"
+
+#include "framework/EditField.h"
+#include "framework/Exceptions.h"
+#include "framework/PushButton.h"
+#include "framework/StaticText.h"
+#include "toolkit/headless/HeadlessPeers.h"
+
+#include <stdexcept>
+
+using namespace fw;
+using headless::Headless;
+
+namespace {
+
+using WindowControlsTest = FrameworkTest;
+
+bool Mapped(const Window& window)
+{
+    auto* peer = dynamic_cast<headless::HeadlessWindowPeer*>(window.Peer());
+    return peer && peer->Mapped();
+}
+
+} // namespace
+
+TEST_F(WindowControlsTest, ConstructorRaisesEachEventOnceThenTheWindowIsOpen)
+{
+    Ref<TestWindow> window = NewTestWindow();
+    EXPECT_TRUE(GetImplicitWindow_("Tests.TestWindow").IsNil());
+    window->Constructor();
+    EXPECT_EQ(window->raised, "CL");
+    EXPECT_TRUE(window->IsOpen());
+    EXPECT_TRUE(Mapped(*window));
+    EXPECT_EQ(GetImplicitWindow_("Tests.TestWindow"), window);
+    EXPECT_TRUE(GetImplicitWindow_("Window").IsNil());
+
+    window->Close();
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_FALSE(Mapped(*window));
+    EXPECT_TRUE(GetImplicitWindow_("Tests.TestWindow").IsNil());
+}
+
+TEST_F(WindowControlsTest, AFailedCreateControlsKeepsTheControlsButLeavesTheWindowClosed)
+{
+    Ref<TestWindow> window = NewTestWindow();
+    window->onCreateControls = [](TestWindow& w) {
+        AddNew<StaticText>(w, "StaticText1");
+        throw std::runtime_error("second control failed");
+    };
+    EXPECT_THROW(window->Constructor(), std::runtime_error);
+    EXPECT_EQ(window->raised, "C");
+    EXPECT_EQ(window->Controls().size(), 1u);
+    EXPECT_TRUE(RuntimeWindowControlByName(window, "StaticText1"));
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_FALSE(Mapped(*window));
+    EXPECT_TRUE(GetImplicitWindow_("Tests.TestWindow").IsNil());
+}
+
+TEST_F(WindowControlsTest, ControlsJoinFindAndLeaveTheirWindow)
+{
+    Ref<TestWindow> window = OpenTestWindow();
+    Ref<EditField> field = AddNew<EditField>(*window, "EditField1");
+    EXPECT_EQ(field->Name(), "EditField1");
+    EXPECT_EQ(field->GetWindow(), window);
+    EXPECT_NE(field->Peer(), nullptr);
+    EXPECT_EQ(RuntimeWindowControlByName(window, "editfield1"), field);
+    EXPECT_TRUE(RuntimeWindowControlByName(window, "EditField2").IsNil());
+    EXPECT_TRUE(RuntimeWindowControlByName(nullptr, "EditField1").IsNil());
+
+    Ref<TestWindow> other = OpenTestWindow();
+    EXPECT_THROW(other->AddControl_("Again", field), InvalidArgumentException);
+    EXPECT_THROW(other->AddControl_("Nil", nullptr), NilObjectException);
+    EXPECT_EQ(field->GetWindow(), window);
+
+    field->SetFocus();
+    window->RemoveControl_(field);
+    EXPECT_TRUE(RuntimeWindowControlByName(window, "EditField1").IsNil());
+    EXPECT_TRUE(field->GetWindow().IsNil());
+    EXPECT_EQ(field->Peer(), nullptr);
+    EXPECT_EQ(window->FocusedControl(), nullptr);
+    other->AddControl_("Moved", field); // free to join another window now
+    EXPECT_EQ(field->GetWindow(), other);
+}
+
+TEST_F(WindowControlsTest, AControlThatOutlivesItsWindowLetsGoOfItAndOfItsPeer)
+{
+    Ref<EditField> field;
+    {
+        Ref<TestWindow> window = OpenTestWindow();
+        field = AddNew<EditField>(*window, "EditField1");
+        window->Close();
+    }
+    EXPECT_TRUE(field->GetWindow().IsNil());
+    EXPECT_EQ(field->Peer(), nullptr); // control peers go before the window's
+    field->SetFocus();                 // and nothing reaches the gone window
+    EXPECT_FALSE(field->HasFocus());
+}
+
+TEST_F(WindowControlsTest, OnlyAVisibleEnabledControlTakesTheFocus)
+{
+    Ref<TestWindow> window = OpenTestWindow();
+    Ref<EditField> a = AddNew<EditField>(*window, "A");
+    Ref<EditField> b = AddNew<EditField>(*window, "B");
+    auto* peer = dynamic_cast<headless::HeadlessControlPeer*>(a->Peer());
+    ASSERT_NE(peer, nullptr);
+
+    a->SetEnabled(false);
+    a->SetFocus();
+    EXPECT_FALSE(a->HasFocus());
+    EXPECT_EQ(peer->FocusRequests(), 0);
+    a->SetEnabled(true);
+    a->SetVisible(false);
+    a->SetFocus();
+    EXPECT_FALSE(a->HasFocus());
+    a->SetVisible(true);
+    a->SetFocus();
+    EXPECT_TRUE(a->HasFocus());
+    EXPECT_EQ(peer->FocusRequests(), 1);
+    EXPECT_EQ(window->FocusedControl(), a.get());
+
+    a->SetVisible(false); // hiding the focused control drops the focus
+    EXPECT_EQ(window->FocusedControl(), nullptr);
+    b->SetFocus();
+    b->SetEnabled(false);
+    EXPECT_EQ(window->FocusedControl(), nullptr);
+}
+
+TEST_F(WindowControlsTest, EachButtonRunsItsOwnBoundHandlerOnItsWindow)
+{
+    Ref<TestWindow> window = OpenTestWindow();
+    Ref<PushButton> one = AddNew<PushButton>(*window, "PushButton1");
+    Ref<PushButton> two = AddNew<PushButton>(*window, "PushButton2");
+    Ref<PushButton> unbound = AddNew<PushButton>(*window, "PushButton3");
+    InstallInstanceEventHandler_(one, "Action", &BoundHandler<TestWindow, &TestWindow::CountAction>);
+    InstallInstanceEventHandler_(two, "Action", &BoundHandler<TestWindow, &TestWindow::OtherAction>);
+    InstallInstanceEventHandler_(unbound, "Action", nullptr);
+    EXPECT_THROW(InstallInstanceEventHandler_(one, "action", nullptr), InvalidArgumentException);
+    EXPECT_THROW(InstallInstanceEventHandler_(one, "Open", nullptr), InvalidArgumentException);
+
+    headless::Click(*one);
+    EXPECT_EQ(window->actions, 1);
+    headless::Click(*two);
+    EXPECT_EQ(window->actions, 101);
+    headless::Click(*unbound);
+    EXPECT_EQ(window->actions, 101);
+
+    one->SetVisible(false);
+    headless::Click(*one);
+    one->SetVisible(true);
+    one->SetEnabled(false);
+    headless::Click(*one);
+    EXPECT_EQ(window->actions, 101);
+
+    // A button outside any window has nothing for its handler to work on.
+    Ref<PushButton> loose = RuntimeNewObject<PushButton>();
+    InstallInstanceEventHandler_(loose, "Action", &BoundHandler<TestWindow, &TestWindow::CountAction>);
+    EXPECT_THROW(loose->CallAction_(), NilObjectException); // no window to work on
+}
+
+TEST_F(WindowControlsTest, ClosingTheLastOpenWindowEndsTheLoop)
+{
+    Ref<TestWindow> first = OpenTestWindow();
+    Ref<TestWindow> second = OpenTestWindow();
+    int after = 0;
+    Headless().Post([&] { first->UserClosed(); });
+    Headless().Post([&] { ++after; });
+    Headless().Post([&] { second->UserClosed(); });
+    Headless().Post([&] { after += 10; });
+    RuntimeRun();
+    EXPECT_EQ(after, 1);
+    EXPECT_TRUE(Headless().QuitByRequest());
+    EXPECT_TRUE(OpenWindows().empty());
+}
