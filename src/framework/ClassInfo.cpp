@@ -96,8 +96,9 @@ const PropertyInfo* ClassInfo::FindProperty(std::string_view name) const
 
 std::size_t ClassInfo::PropertyIndex(const PropertyInfo& property) const
 {
-    auto it = std::lower_bound(table_.begin(), table_.end(), property.name,
-                               [](const PropertyInfo* p, std::string_view n) { return CompareIdentifiers(p->name, n) < 0; });
+    // The table holds each property once: a scan of pointers is cheaper than
+    // comparing names again.
+    auto it = std::find(table_.begin(), table_.end(), &property);
     return static_cast<std::size_t>(it - table_.begin());
 }
 

@@ -7,6 +7,7 @@
 
 #include <bitset>
 #include <string>
+#include <vector>
 
 namespace fw {
 
@@ -136,8 +137,12 @@ void SetProperties_(const Ref<Object>& object, std::string_view list)
     if (info.PropertyCount() > kMaxProperties)
         throw PropertyListException("the class " + std::string(info.Name()) + " has too many properties");
 
-    // First pass: the whole list must be sound before anything is set.
+    // First pass: the whole list must be sound before anything is set. As no
+    // property may be named twice, a sound list has at most one entry per
+    // property; what was read is kept for the second pass.
     std::bitset<kMaxProperties> seen;
+    std::vector<Entry> entries;
+    entries.reserve(info.PropertyCount());
     for (std::size_t at = 0; at < list.size();) {
         const std::size_t start = at;
         const Entry entry = ReadEntry(info, list, at);
@@ -145,14 +150,13 @@ void SetProperties_(const Ref<Object>& object, std::string_view list)
         if (seen.test(index))
             Refuse("the property is named twice", entry.property->name, start);
         seen.set(index);
+        entries.push_back(entry);
     }
 
     // Second pass: set each property, in list order.
     UpdateScope update(*object);
-    for (std::size_t at = 0; at < list.size();) {
-        const Entry entry = ReadEntry(info, list, at);
+    for (const Entry& entry : entries)
         entry.property->set(*object, entry.value);
-    }
 }
 
 } // namespace fw
