@@ -10,43 +10,34 @@
 
 using namespace fw;
 
-namespace {
-
 using ClassInfoTest = FrameworkTest;
 
+namespace {
+
+// Two classes that are only described: a base and a subclass that overrides
+// one slot, adds two and hides the base's property.
 struct Shape : Object {
-    std::int32_t size = 0;
-    void SetSize(std::int32_t value) { size = value; }
-    std::int32_t Size() const { return size; }
+    void SetSize(std::int32_t) {}
     static const ClassInfo& Lookup_()
     {
         return DescribeOnce([] {
-            return ClassSpec{
-                .name = "Tests.Shape",
-                .base = &ObjectClass(),
-                .operations = {{"Draw", "", ""}, {"Scale", "Int32", ""}, {"Area", "", "Double"}},
-                .properties = {Property<&Shape::SetSize, &Shape::Size>("Size")},
-            };
+            return ClassSpec{.name = "Tests.Shape", .base = &ObjectClass(),
+                             .operations = {{"Draw", "", ""}, {"Scale", "Int32", ""}, {"Area", "", "Double"}},
+                             .properties = {Property<&Shape::SetSize>("Size")}};
         });
     }
 };
-
 struct Square : Shape {
-    std::int32_t side = 0;
-    void SetSide(std::int32_t value) { side = value; }
+    void SetSide(std::int32_t) {}
     static const ClassInfo& Lookup_()
     {
         return DescribeOnce([] {
-            return ClassSpec{
-                .name = "Tests.Square",
-                .base = &Shape::Lookup_(),
-                .operations = {{"Scale", "Int32", ""}, {"Rotate", "", ""}, {"Scale", "Double", ""}},
-                .properties = {Property<&Square::SetSide>("SIZE")},
-            };
+            return ClassSpec{.name = "Tests.Square", .base = &Shape::Lookup_(),
+                             .operations = {{"Scale", "Int32", ""}, {"Rotate", "", ""}, {"Scale", "Double", ""}},
+                             .properties = {Property<&Square::SetSide>("SIZE")}};
         });
     }
 };
-
 // Looked up by one test only, to see the description built on first use.
 struct Latecomer : Object {
     static const ClassInfo& Lookup_()
@@ -128,7 +119,6 @@ TEST_F(ClassInfoTest, PropertiesAreFoundWithoutRegardToCaseThroughTheBases)
     const PropertyInfo* size = Square::Lookup_().FindProperty("size");
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(size->name, "SIZE");
-    EXPECT_EQ(size->get, nullptr);
 }
 
 TEST_F(ClassInfoTest, ADescriptionIsBuiltOnFirstUseAndThenReused)

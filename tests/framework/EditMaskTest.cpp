@@ -9,9 +9,9 @@
 using namespace fw;
 using headless::Headless;
 
-namespace {
-
 using EditMaskTest = FrameworkTest;
+
+namespace {
 
 std::string LimitList(std::int32_t limit)
 {

@@ -12,9 +12,9 @@
 
 using namespace fw;
 
-namespace {
-
 using PropertyListTest = FrameworkTest;
+
+namespace {
 
 // The bytes that the writer puts down.
 template <class Write>

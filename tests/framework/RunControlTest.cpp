@@ -7,9 +7,9 @@
 using namespace fw;
 using headless::Headless;
 
-namespace {
-
 using RunControlTest = FrameworkTest;
+
+namespace {
 
 int startups = 0;
 void CountStartup() { ++startups; }
