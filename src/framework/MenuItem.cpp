@@ -163,7 +163,6 @@ const ClassInfo& QuitMenuItem::Lookup_()
             .name = "QuitMenuItem",
             .base = &MenuItem::Lookup_(),
             .create = []() -> Object* { return new QuitMenuItem(); },
-            .overrides = {"Event_Action"},
             .attributes = {{"__Scope", "Public"}},
         };
     });

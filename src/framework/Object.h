@@ -21,8 +21,9 @@ public:
     void Release() noexcept;
     std::size_t RefCount() const noexcept { return refs_; }
 
-    // The class description the object was made from. Objects made outside
-    // RuntimeNewObject report the description of their static class.
+    // The class description the object was made from. An object made outside
+    // RuntimeNewObject has none and reports the root class, so casts and
+    // property lists refuse it: make framework objects through the registry.
     const ClassInfo& Class() const;
 
     // Framework objects alive right now; tests use it to prove that a run
