@@ -116,11 +116,13 @@ void QtWindowPeer::SyncSize()
     const int bar = widget_->MenuBarHeight(width);
     if (!window_.Resizeable()) {
         widget_->setFixedSize(width, height + bar);
-        return;
+    } else {
+        widget_->setMinimumSize(ClampSize(window_.MinWidth()), ClampSize(std::int64_t{window_.MinHeight()} + bar));
+        widget_->setMaximumSize(ClampSize(window_.MaxWidth()), ClampSize(std::int64_t{window_.MaxHeight()} + bar));
+        widget_->resize(width, height + bar);
     }
-    widget_->setMinimumSize(ClampSize(window_.MinWidth()), ClampSize(std::int64_t{window_.MinHeight()} + bar));
-    widget_->setMaximumSize(ClampSize(window_.MaxWidth()), ClampSize(std::int64_t{window_.MaxHeight()} + bar));
-    widget_->resize(width, height + bar);
+    // A new or hidden menu bar at an unchanged size brings no resize event.
+    widget_->LayOut();
 }
 
 void QtWindowPeer::SyncColors()

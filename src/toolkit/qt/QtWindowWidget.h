@@ -25,14 +25,14 @@ public:
     void RemoveMenuBar();
     // The height the menu bar takes at this window width; 0 without a bar.
     int MenuBarHeight(int width) const;
+    // Places the menu bar and the content area for the current size.
+    void LayOut();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void LayOut();
-
     QWidget* content_;
     QPointer<QMenuBar> bar_;
 };

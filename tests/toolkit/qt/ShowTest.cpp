@@ -31,6 +31,8 @@ constexpr void FieldOptions(fw::ListWriter& w)
     w.Integer("Alignment", 2).Integer("LimitText", 2).Boolean("TabStop", false);
 }
 
+constexpr void NoMenuBar(fw::ListWriter& w) { w.Boolean("MenuBarVisible", false); }
+
 } // namespace
 
 TEST_F(QtToolkitTest, TheWindowShowsItsContentSizeTitleAndFrame)
@@ -97,11 +99,19 @@ TEST_F(QtToolkitTest, TheMenuBarMirrorsTheMenuTree)
     EXPECT_TRUE(window->Action("EditClear")->shortcut().isEmpty());
     EXPECT_EQ(fw::qtui::ShortcutFromText("Cmd+Shift+Z"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
 
-    // A disabled item shows disabled.
+    // A bar set anew is built anew: a disabled item shows disabled, and the
+    // new bar takes the old one's place.
     window->GetMenuBar()->Lookup_("EditCopy")->SetAutoEnable(false);
     window->SetMenuBar(window->GetMenuBar());
     EXPECT_FALSE(window->Action("EditCopy")->isEnabled());
     EXPECT_TRUE(window->Action("EditCut")->isEnabled());
+    QMenuBar* rebuilt = window->Widget()->MenuBar();
+    EXPECT_EQ(rebuilt->geometry(), QRect(0, 0, 388, window->Widget()->Content()->y()));
+
+    // Without its menu bar the window keeps its content size.
+    fw::SetProperties_(fw::Ref<fw::Object>(window.get()), fw::PackedList<&NoMenuBar>::View());
+    EXPECT_TRUE(rebuilt->isHidden());
+    EXPECT_EQ(window->Widget()->Content()->geometry(), QRect(0, 0, 388, 280));
 }
 
 TEST_F(QtToolkitTest, ModelChangesReachTheWidgets)
