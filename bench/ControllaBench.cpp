@@ -35,5 +35,8 @@ void ControllaPress(benchmark::State& state)
     fw::RuntimeExit();
 }
 BENCHMARK(ControllaPress);
+// A fixed number of presses, for counting instructions under callgrind
+// (bench/instructions.sh), where run time says nothing.
+BENCHMARK(ControllaPress)->Name("ControllaPress/fixed")->Iterations(10000);
 
 } // namespace

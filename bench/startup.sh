@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/setup.sh"
 
-build=$root/build/bench
+build=$root/build/bench-startup
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DPRODOTINA_BENCH=ON -DPRODOTINA_TESTS=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target prodotina bare_window >/dev/null
 prodotina=$build/src/app/prodotina

@@ -12,6 +12,7 @@ packages=(
   xvfb xdotool x11-utils x11-apps imagemagick
   clang libclang-rt-14-dev
   valgrind
+  locales                 # an Italian locale, to prove numbers ignore it
 )
 
 # One dpkg-query for all of them; a package dpkg has never heard of is
@@ -22,7 +23,18 @@ for package in "${packages[@]}"; do
   [[ "$installed" == *" $package=installed "* ]] || missing+=("$package")
 done
 
+# The number conversions are tested under an Italian locale, which a fresh
+# machine has not generated.
+italian_locale() {
+  locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$' && return 0
+  [[ $(id -u) -eq 0 ]] || return 0
+  sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' >>/etc/locale.gen
+  locale-gen >/dev/null
+}
+
 if ((${#missing[@]} == 0)); then
+  italian_locale
   exit 0
 fi
 
@@ -40,3 +52,4 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -q
 "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+italian_locale
