@@ -1,11 +1,20 @@
 #pragma once
 
+#include "framework/ClassInfo.h"
 #include "framework/FailureSeam.h"
+#include "framework/MenuItem.h"
 #include "framework/Object.h"
+#include "framework/PackedList.h"
 #include "framework/Runtime.h"
+#include "framework/Window.h"
+#include "toolkit/headless/HeadlessPeers.h"
 #include "toolkit/headless/HeadlessPlatform.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
 
 // Every test that touches the runtime starts with a fresh platform and a
 // disarmed seam, and must give back every object it made: a leak in one test
@@ -19,7 +28,6 @@ protected:
         fw::RuntimeInit();
         liveAtStart_ = fw::Object::LiveCount();
     }
-
     void TearDown() override
     {
         fw::RuntimeExit();
@@ -28,7 +36,95 @@ protected:
         fw::headless::Headless().Reset(); // queued events may hold objects
         EXPECT_EQ(fw::Object::LiveCount(), liveAtStart_) << "objects outlived the test";
     }
-
-private:
     std::size_t liveAtStart_ = 0;
 };
+
+// A window whose CreateControls the test supplies; it records the events
+// raised, in order ("C" CreateControls, "L" Layout).
+class TestWindow : public fw::Window {
+public:
+    static const fw::ClassInfo& Lookup_()
+    {
+        return fw::DescribeOnce([] {
+            return fw::ClassSpec{.name = "Tests.TestWindow", .base = &fw::Window::Lookup_(),
+                                 .create = []() -> fw::Object* { return new TestWindow(); },
+                                 .handledEvents = {"CreateControls", "Layout"}};
+        });
+    }
+    std::function<void(TestWindow&)> onCreateControls;
+    std::string raised;
+    int actions = 0; // targets for buttons' bound handlers
+    void CountAction() { actions += 1; }
+    void OtherAction() { actions += 100; }
+
+protected:
+    void CreateControls() override
+    {
+        raised += 'C';
+        if (onCreateControls)
+            onCreateControls(*this);
+    }
+    void Layout() override { raised += 'L'; }
+};
+
+// A new window of the class, constructed (so open) with the controls the callback adds.
+inline fw::Ref<TestWindow> OpenTestWindow(std::function<void(TestWindow&)> createControls = {})
+{
+    fw::Ref<TestWindow> window = fw::RuntimeNewObject<TestWindow>();
+    window->onCreateControls = std::move(createControls);
+    window->Constructor();
+    return window;
+}
+
+// A new control of the class, constructed and added to the window.
+template <class C>
+fw::Ref<C> AddNew(fw::Window& window, std::string_view name)
+{
+    fw::Ref<C> control = fw::RuntimeCheckCast<C>(window.New_(C::Lookup_()));
+    control->Constructor();
+    window.AddControl_(name, control);
+    return control;
+}
+
+template <class Peer = fw::headless::HeadlessControlPeer, class Owner>
+Peer& PeerOf(const Owner& owner)
+{
+    return dynamic_cast<Peer&>(*owner.Peer());
+}
+
+// A constructed, auto-enabled menu item.
+inline fw::Ref<fw::MenuItem> NewItem(std::string_view name, std::string_view text = {},
+                                     const fw::ClassInfo& info = fw::MenuItem::Lookup_())
+{
+    fw::Ref<fw::MenuItem> item = fw::RuntimeCheckCast<fw::MenuItem>(fw::RuntimeNewObject(info));
+    item->Constructor();
+    item->SetName(name);
+    item->SetText(text);
+    item->SetAutoEnable(true);
+    return item;
+}
+
+// File: Quit; Edit: Undo, -, Cut, Paste, SelectAll.
+inline fw::Ref<fw::MenuBar> SmallMenuBar()
+{
+    fw::Ref<fw::MenuBar> bar = fw::RuntimeCheckCast<fw::MenuBar>(fw::RuntimeNewObject(fw::MenuBar::Lookup_()));
+    fw::Ref<fw::MenuItem> file = NewItem("FileMenu", "&File");
+    file->Append(NewItem("FileQuit", "Esci", fw::QuitMenuItem::Lookup_()));
+    fw::Ref<fw::MenuItem> edit = NewItem("EditMenu", "&Modifica");
+    for (std::string_view name : {"EditUndo", "EditSeparator", "EditCut", "EditPaste", "EditSelectAll"})
+        edit->Append(NewItem(name, name == "EditSeparator" ? "-" : name));
+    bar->Append(file);
+    bar->Append(edit);
+    return bar;
+}
+
+// The bytes of a property list that `write` puts down.
+inline std::string ListBytes(const std::function<void(fw::ListWriter&)>& write)
+{
+    fw::ListWriter counter;
+    write(counter);
+    std::string bytes(counter.Size(), '\0');
+    fw::ListWriter writer(bytes.data());
+    write(writer);
+    return bytes;
+}

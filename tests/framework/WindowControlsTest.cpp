@@ -1,11 +1,9 @@
 #include "FrameworkFixture.h"
-#include "TestWindow.h"
 
 #include "framework/EditField.h"
 #include "framework/Exceptions.h"
 #include "framework/PushButton.h"
 #include "framework/StaticText.h"
-#include "toolkit/headless/HeadlessPeers.h"
 
 #include <stdexcept>
 
@@ -16,44 +14,34 @@ using WindowControlsTest = FrameworkTest;
 
 namespace {
 
-bool Mapped(const Window& window)
-{
-    auto* peer = dynamic_cast<headless::HeadlessWindowPeer*>(window.Peer());
-    return peer && peer->Mapped();
-}
+bool Mapped(const Window& window) { return window.Peer() && PeerOf<headless::HeadlessWindowPeer>(window).Mapped(); }
 
 } // namespace
 
-TEST_F(WindowControlsTest, ConstructorRaisesEachEventOnceThenTheWindowIsOpen)
+TEST_F(WindowControlsTest, ConstructorRaisesEachEventOnceAndOnlyAWholeWindowOpens)
 {
-    Ref<TestWindow> window = NewTestWindow();
+    Ref<TestWindow> window = RuntimeNewObject<TestWindow>();
     EXPECT_TRUE(GetImplicitWindow_("Tests.TestWindow").IsNil());
     window->Constructor();
     EXPECT_EQ(window->raised, "CL");
-    EXPECT_TRUE(window->IsOpen());
-    EXPECT_TRUE(Mapped(*window));
+    EXPECT_TRUE(window->IsOpen() && Mapped(*window));
     EXPECT_EQ(GetImplicitWindow_("Tests.TestWindow"), window);
     EXPECT_TRUE(GetImplicitWindow_("Window").IsNil());
-
     window->Close();
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_FALSE(Mapped(*window));
+    EXPECT_FALSE(window->IsOpen() || Mapped(*window));
     EXPECT_TRUE(GetImplicitWindow_("Tests.TestWindow").IsNil());
-}
 
-TEST_F(WindowControlsTest, AFailedCreateControlsKeepsTheControlsButLeavesTheWindowClosed)
-{
-    Ref<TestWindow> window = NewTestWindow();
-    window->onCreateControls = [](TestWindow& w) {
+    // A failing CreateControls keeps the controls it added but opens nothing.
+    Ref<TestWindow> failed = RuntimeNewObject<TestWindow>();
+    failed->onCreateControls = [](TestWindow& w) {
         AddNew<StaticText>(w, "StaticText1");
         throw std::runtime_error("second control failed");
     };
-    EXPECT_THROW(window->Constructor(), std::runtime_error);
-    EXPECT_EQ(window->raised, "C");
-    EXPECT_EQ(window->Controls().size(), 1u);
-    EXPECT_TRUE(RuntimeWindowControlByName(window, "StaticText1"));
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_FALSE(Mapped(*window));
+    EXPECT_THROW(failed->Constructor(), std::runtime_error);
+    EXPECT_EQ(failed->raised, "C");
+    EXPECT_EQ(failed->Controls().size(), 1u);
+    EXPECT_TRUE(RuntimeWindowControlByName(failed, "StaticText1"));
+    EXPECT_FALSE(failed->IsOpen() || Mapped(*failed));
     EXPECT_TRUE(GetImplicitWindow_("Tests.TestWindow").IsNil());
 }
 
@@ -61,16 +49,12 @@ TEST_F(WindowControlsTest, ControlsJoinFindAndLeaveTheirWindow)
 {
     Ref<TestWindow> window = OpenTestWindow();
     Ref<EditField> field = AddNew<EditField>(*window, "EditField1");
-    EXPECT_EQ(field->Name(), "EditField1");
     EXPECT_EQ(field->GetWindow(), window);
-    EXPECT_NE(field->Peer(), nullptr);
     EXPECT_EQ(RuntimeWindowControlByName(window, "editfield1"), field);
     EXPECT_TRUE(RuntimeWindowControlByName(window, "EditField2").IsNil());
     EXPECT_TRUE(RuntimeWindowControlByName(nullptr, "EditField1").IsNil());
-
     Ref<TestWindow> other = OpenTestWindow();
     EXPECT_THROW(other->AddControl_("Again", field), InvalidArgumentException);
-    EXPECT_EQ(field->GetWindow(), window);
 
     field->SetFocus();
     window->RemoveControl_(field);
@@ -80,19 +64,13 @@ TEST_F(WindowControlsTest, ControlsJoinFindAndLeaveTheirWindow)
     EXPECT_EQ(window->FocusedControl(), nullptr);
     other->AddControl_("Moved", field); // free to join another window now
     EXPECT_EQ(field->GetWindow(), other);
-}
 
-TEST_F(WindowControlsTest, AControlThatOutlivesItsWindowLetsGoOfItAndOfItsPeer)
-{
-    Ref<EditField> field;
-    {
-        Ref<TestWindow> window = OpenTestWindow();
-        field = AddNew<EditField>(*window, "EditField1");
-        window->Close();
-    }
+    // A control that outlives its window lets go of it and of its peer.
+    other->Close();
+    other = nullptr;
     EXPECT_TRUE(field->GetWindow().IsNil());
-    EXPECT_EQ(field->Peer(), nullptr); // control peers go before the window's
-    field->SetFocus();                 // and nothing reaches the gone window
+    EXPECT_EQ(field->Peer(), nullptr);
+    field->SetFocus(); // nothing reaches the gone window
     EXPECT_FALSE(field->HasFocus());
 }
 
@@ -101,22 +79,19 @@ TEST_F(WindowControlsTest, OnlyAVisibleEnabledControlTakesTheFocus)
     Ref<TestWindow> window = OpenTestWindow();
     Ref<EditField> a = AddNew<EditField>(*window, "A");
     Ref<EditField> b = AddNew<EditField>(*window, "B");
-    auto* peer = dynamic_cast<headless::HeadlessControlPeer*>(a->Peer());
-    ASSERT_NE(peer, nullptr);
-
     a->SetEnabled(false);
     a->SetFocus();
     a->SetEnabled(true);
     a->SetVisible(false);
     a->SetFocus();
-    EXPECT_EQ(peer->FocusRequests(), 0);
+    EXPECT_EQ(PeerOf(*a).FocusRequests(), 0);
     EXPECT_EQ(window->FocusedControl(), nullptr);
     a->SetVisible(true);
     a->SetFocus();
     EXPECT_TRUE(a->HasFocus());
-    EXPECT_EQ(peer->FocusRequests(), 1);
+    EXPECT_EQ(PeerOf(*a).FocusRequests(), 1);
 
-    a->SetVisible(false); // hiding the focused control drops the focus
+    a->SetVisible(false); // hiding or disabling the focused control drops the focus
     EXPECT_EQ(window->FocusedControl(), nullptr);
     b->SetFocus();
     b->SetEnabled(false);
@@ -138,10 +113,8 @@ TEST_F(WindowControlsTest, EachButtonRunsItsOwnBoundHandlerOnItsWindow)
     headless::Click(*one);
     EXPECT_EQ(window->actions, 1);
     headless::Click(*two);
-    EXPECT_EQ(window->actions, 101);
     headless::Click(*unbound);
     EXPECT_EQ(window->actions, 101);
-
     one->SetVisible(false);
     headless::Click(*one);
     one->SetVisible(true);
@@ -149,7 +122,6 @@ TEST_F(WindowControlsTest, EachButtonRunsItsOwnBoundHandlerOnItsWindow)
     headless::Click(*one);
     EXPECT_EQ(window->actions, 101); // neither hidden nor disabled presses count
 
-    // A button outside any window has nothing for its handler to work on.
     Ref<PushButton> loose = RuntimeNewObject<PushButton>();
     InstallInstanceEventHandler_(loose, "Action", &BoundHandler<TestWindow, &TestWindow::CountAction>);
     EXPECT_THROW(loose->CallAction_(), NilObjectException); // no window to work on
