@@ -1,68 +1,109 @@
 #include "DrillFixture.h"
 
+#include "drill/PropertyLists.h"
 #include "framework/Exceptions.h"
+#include "framework/PropertyList.h"
+
+#include <array>
+
+namespace lists = Prodotina::lists;
+using namespace std::string_view_literals;
 
 namespace {
 
-struct Placed {
+struct Expected {
     const char* name;
-    const char* className;
+    const lists::List& list;
+    const fw::ClassInfo& (*controlClass)();
+    std::size_t entries, bytes;
     std::int32_t left, top, width, height;
 };
 
 // In the order of creation, which is also the tab order.
-const Placed kControls[] = {
-    {"EditField1", "EditField", 133, 139, 100, 31},   {"StaticText1", "StaticText", 79, 44, 100, 36},
-    {"StaticText2", "StaticText", 79, 91, 100, 36},   {"StaticText3", "StaticText", 216, 44, 100, 36},
-    {"StaticText4", "StaticText", 209, 91, 100, 36},  {"PushButton1", "PushButton", 106, 193, 155, 25},
-    {"PushButton2", "PushButton", 143, 192, 80, 28},  {"StaticText5", "StaticText", 37, 14, 74, 36},
-    {"StaticText6", "StaticText", 123, 14, 32, 36},   {"StaticText7", "StaticText", 336, 14, 32, 36},
-    {"StaticText8", "StaticText", 250, 14, 74, 36},   {"PushButton3", "PushButton", 143, 232, 87, 28},
+const Expected kControls[] = {
+    {"EditField1", lists::kEditField1, &fw::EditField::Lookup_, 41, 498, 133, 139, 100, 31},
+    {"StaticText1", lists::kStaticText1, &fw::StaticText::Lookup_, 28, 339, 79, 44, 100, 36},
+    {"StaticText2", lists::kStaticText2, &fw::StaticText::Lookup_, 28, 339, 79, 91, 100, 36},
+    {"StaticText3", lists::kStaticText3, &fw::StaticText::Lookup_, 28, 339, 216, 44, 100, 36},
+    {"StaticText4", lists::kStaticText4, &fw::StaticText::Lookup_, 28, 339, 209, 91, 100, 36},
+    {"PushButton1", lists::kPushButton1, &fw::PushButton::Lookup_, 26, 306, 106, 193, 155, 25},
+    {"PushButton2", lists::kPushButton2, &fw::PushButton::Lookup_, 26, 309, 143, 192, 80, 28},
+    {"StaticText5", lists::kStaticText5, &fw::StaticText::Lookup_, 28, 344, 37, 14, 74, 36},
+    {"StaticText6", lists::kStaticText6, &fw::StaticText::Lookup_, 28, 339, 123, 14, 32, 36},
+    {"StaticText7", lists::kStaticText7, &fw::StaticText::Lookup_, 28, 339, 336, 14, 32, 36},
+    {"StaticText8", lists::kStaticText8, &fw::StaticText::Lookup_, 28, 344, 250, 14, 74, 36},
+    {"PushButton3", lists::kPushButton3, &fw::PushButton::Lookup_, 26, 307, 143, 232, 87, 28},
 };
 
 } // namespace
 
-TEST_F(DrillTest, TwelveControlsAreMadeInOrderWithTheirPlaceAndTabIndex)
+TEST_F(RuntimeTest, EachListHasItsLengthAndEntriesAndReadsToItsEnd)
+{
+    EXPECT_EQ(lists::kWindow.bytes.size(), 276u);
+    EXPECT_EQ(lists::kWindow.entries, 21u);
+    // SetProperties_ refuses a list that ends inside a value or has an unknown name.
+    EXPECT_NO_THROW(fw::SetProperties_(fw::RuntimeNewObject<Prodotina::Prodotina>(), lists::kWindow.bytes));
+    for (const Expected& e : kControls) {
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(e.list.bytes.size(), e.bytes);
+        EXPECT_EQ(e.list.entries, e.entries);
+        EXPECT_NO_THROW(fw::SetProperties_(fw::RuntimeNewObject(e.controlClass()), e.list.bytes));
+    }
+    // Bytes that a text reader would misread are written as they are.
+    const std::string_view window = lists::kWindow.bytes;
+    EXPECT_TRUE(window.starts_with("Placement \0\0\0\0Width "sv));
+    EXPECT_TRUE(window.ends_with("MaximizeButton \0MinimizeButton \x01MacProcID \0\0\0\0"sv));
+    for (const lists::List* label : {&lists::kStaticText6, &lists::kStaticText7}) // a Width of 32 is the separator byte
+        EXPECT_NE(label->bytes.find("Width \0\0\0\x20Height "sv), std::string_view::npos);
+    EXPECT_NE(lists::kEditField1.bytes.find("Index \x80\0\0\0Left "sv), std::string_view::npos);
+    EXPECT_NE(lists::kEditField1.bytes.find("Text \0\0\0\0Mask \0\0\0\x03###ReadOnly "sv), std::string_view::npos);
+    EXPECT_TRUE(lists::kPushButton3.bytes.ends_with("InitialParent \0\0\0\0"sv));
+}
+
+TEST_F(DrillTest, TwelveControlsAreMadeInOrderWithTheirPlaceAndTheirOwnHandlers)
 {
     const auto& controls = window_->Controls();
     ASSERT_EQ(controls.size(), std::size(kControls));
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        const Placed& want = kControls[i];
+        const Expected& want = kControls[i];
         SCOPED_TRACE(want.name);
         const auto& control = dynamic_cast<const fw::RectControl&>(*controls[i]);
         EXPECT_EQ(control.Name(), want.name);
-        EXPECT_EQ(control.Class().Name(), want.className);
+        EXPECT_EQ(&control.Class(), &want.controlClass());
         EXPECT_EQ(control.Index(), INT32_MIN);
         EXPECT_EQ(control.TabIndex(), static_cast<std::int32_t>(i));
-        EXPECT_EQ(control.Left(), want.left);
-        EXPECT_EQ(control.Top(), want.top);
-        EXPECT_EQ(control.Width(), want.width);
-        EXPECT_EQ(control.Height(), want.height);
+        EXPECT_EQ((std::array{control.Left(), control.Top(), control.Width(), control.Height()}),
+                  (std::array{want.left, want.top, want.width, want.height}));
     }
-}
-
-TEST_F(DrillTest, EachButtonHasAHandlerOfItsOwnAndControlMembersLookUpByName)
-{
     const fw::MethodEntry entries[] = {Find<fw::PushButton>("PushButton1").ActionEntry(),
                                        Find<fw::PushButton>("PushButton2").ActionEntry(),
                                        Find<fw::PushButton>("PushButton3").ActionEntry()};
-    for (fw::MethodEntry entry : entries)
-        EXPECT_NE(entry, nullptr);
-    EXPECT_NE(entries[0], entries[1]);
-    EXPECT_NE(entries[1], entries[2]);
-    EXPECT_NE(entries[0], entries[2]);
-
-    EXPECT_EQ(window_->StaticText6("StaticText6").get(), &Find<fw::StaticText>("StaticText6"));
+    EXPECT_TRUE(entries[0] && entries[1] && entries[2]);
+    EXPECT_TRUE(entries[0] != entries[1] && entries[1] != entries[2] && entries[0] != entries[2]);
+    // A control member is the window's control of the name given.
     EXPECT_EQ(window_->StaticText6("PushButton1").get(), &Find<fw::PushButton>("PushButton1"));
+    EXPECT_EQ(Prodotina::Instance(), window_); // the open window, not a new one
+    EXPECT_EQ(fw::OpenWindows().size(), 1u);
 }
 
-TEST_F(DrillTest, TheImplicitInstanceIsTheOpenWindow)
+TEST_F(DrillTest, TheWindowStartsBetweenDrills)
 {
-    const std::size_t live = fw::Object::LiveCount();
-    EXPECT_EQ(Prodotina::Instance(), window_);
-    EXPECT_EQ(fw::Object::LiveCount(), live);
-    EXPECT_TRUE(window_->IsOpen());
-    EXPECT_EQ(fw::OpenWindows().size(), 1u);
+    EXPECT_EQ(State(), "drawn 00 q0 shown 100 field 0 counts 'X' 'X' answer '' messages 0");
+    EXPECT_EQ((std::array{window_->Width(), window_->Height()}), (std::array{388, 280}));
+    EXPECT_EQ(window_->Title(), "Prodotina");
+    EXPECT_TRUE(window_->HasBackColor());
+    EXPECT_EQ(window_->BackColor(), (fw::Color{255, 190, 125}));
+    EXPECT_FALSE(window_->MaximizeButton());
+    EXPECT_EQ(Find<fw::PushButton>("PushButton2").Caption(), "Controlla");
+    EXPECT_EQ(Field().Mask(), "###");
+    EXPECT_EQ(Field().TextSize(), 20);
+    EXPECT_TRUE(Field().ScrollBarVertical()); // written "ScrollbarVertical"; off by default
+    EXPECT_EQ(Find<fw::StaticText>("StaticText1").TextAlign(), 2);
+    for (const char* label : {"StaticText1", "StaticText2", "StaticText3", "StaticText4", "StaticText5",
+                              "StaticText6", "StaticText7", "StaticText8"}) {
+        const std::uint8_t red = label == "StaticText7"sv || label == "StaticText8"sv ? 255 : 0;
+        EXPECT_EQ(Find<fw::StaticText>(label).TextColor(), (fw::Color{red, 0, 0})) << label;
+    }
 }
 
 TEST_F(RuntimeTest, AButtonWithoutADelegateStaysUnboundWhileTheOthersWork)
@@ -72,17 +113,13 @@ TEST_F(RuntimeTest, AButtonWithoutADelegateStaysUnboundWhileTheOthersWork)
     fw::seam::Disarm();
     EXPECT_EQ(window_->Controls().size(), 12u);
     EXPECT_EQ(Find<fw::PushButton>("PushButton2").ActionEntry(), nullptr);
-    EXPECT_NE(Find<fw::PushButton>("PushButton3").ActionEntry(), nullptr);
     EXPECT_EQ(window_->Title(), "Prodotina"); // Layout ran after CreateControls
-
     Press("PushButton1");
-    ASSERT_TRUE(Shown("PushButton2"));
-    const std::string first = Text("StaticText1");
+    const std::string first = Text("StaticText1"), second = Text("StaticText2");
     Press("PushButton2"); // nothing runs
-    EXPECT_EQ(window_->contatore1, 1);
-    EXPECT_EQ(Text("StaticText1"), first);
-    EXPECT_EQ(Text("StaticText6"), "");
-    EXPECT_EQ(Text("StaticText7"), "");
+    EXPECT_EQ(State(first, second), "drawn 00 q1 shown 011 field 1 counts '' '' answer '' messages 0");
+    Press("PushButton3");
+    EXPECT_EQ(Messages().size(), 1u);
 }
 
 TEST_F(RuntimeTest, AFailureWhileMakingControlsKeepsThoseAlreadyAdded)
@@ -90,12 +127,10 @@ TEST_F(RuntimeTest, AFailureWhileMakingControlsKeepsThoseAlreadyAdded)
     window_ = fw::RuntimeNewObject<Prodotina::Prodotina>();
     fw::seam::Arm("RuntimeWindowControlByName", "StaticText3");
     EXPECT_THROW(window_->Constructor(), fw::NilObjectException);
-
     const auto& controls = window_->Controls();
     ASSERT_EQ(controls.size(), 4u); // the one in hand was added, none after it
     EXPECT_EQ(controls[3]->Name(), "StaticText3");
     EXPECT_EQ(Text("StaticText2"), "0");
-    EXPECT_EQ(Find<fw::StaticText>("StaticText2").Left(), 79);
     EXPECT_EQ(Text("StaticText3"), ""); // its list was never applied
     EXPECT_FALSE(window_->IsOpen());
     EXPECT_FALSE(window_->GetMenuBar()); // Layout never ran

@@ -43,9 +43,35 @@ protected:
         throw std::runtime_error("no control " + std::string(name));
     }
     std::string Text(std::string_view label) { return std::string(Find<fw::StaticText>(label).Text()); }
-    std::string Answer() { return std::string(Find<fw::EditField>("EditField1").Text()); }
+    fw::EditField& Field() { return Find<fw::EditField>("EditField1"); }
     bool Shown(std::string_view button) { return Find<fw::PushButton>(button).Visible(); }
     void Press(std::string_view button) { fw::headless::Click(Find<fw::PushButton>(button)); }
+    const std::vector<std::string>& Messages() { return fw::headless::Headless().Messages(); }
+
+    // Starts a drill if none is under way and replaces its question, so the
+    // product is known; "11" and "12" are never drawn.
+    void Ask(const char* first, const char* second)
+    {
+        if (Shown("PushButton1"))
+            Press("PushButton1");
+        Find<fw::StaticText>("StaticText1").SetText(first);
+        Find<fw::StaticText>("StaticText2").SetText(second);
+    }
+    void Reply(const char* answer) { ASSERT_TRUE(fw::headless::Type(Field(), answer)); }
+
+    // The whole visible state of the drill in one line: which factor labels
+    // differ from the texts given, the questions drawn, which of Inizia,
+    // Controlla and Termina are shown, whether the field is enabled, both
+    // counts, the answer and the number of messages shown.
+    std::string State(std::string_view first = "0", std::string_view second = "0")
+    {
+        auto bit = [](bool b) { return b ? "1" : "0"; };
+        return std::string("drawn ") + bit(Text("StaticText1") != first) + bit(Text("StaticText2") != second) +
+               " q" + std::to_string(window_->contatore1) + " shown " + bit(Shown("PushButton1")) +
+               bit(Shown("PushButton2")) + bit(Shown("PushButton3")) + " field " + bit(Field().Enabled()) +
+               " counts '" + Text("StaticText6") + "' '" + Text("StaticText7") + "' answer '" +
+               std::string(Field().Text()) + "' messages " + std::to_string(Messages().size());
+    }
 
     fw::Ref<Prodotina::Prodotina> window_;
 };
