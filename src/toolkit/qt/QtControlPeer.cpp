@@ -12,6 +12,8 @@ QtControlPeer::QtControlPeer(RectControl& control, QWidget* widget, PeerLink& li
     : control_(control), widget_(widget), link_(&link), policy_(widget->focusPolicy())
 {
     link_->peer = this;
+    // The control's name, so that tools and tests find the widget by it.
+    widget->setObjectName(ToQString(control.Name()));
 }
 
 QtControlPeer::~QtControlPeer()
