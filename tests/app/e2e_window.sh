@@ -87,6 +87,8 @@ run() { # tag arguments...
     echo "FAIL: no window \"Prodotina\" within 10 s"
     cat "$scratch/$tag.log"
     failures=$((failures + 1))
+    kill -9 "$program_pid" 2>/dev/null
+    program_pid=
     return
   fi
   name=$(bounded xdotool getwindowname "$window")
