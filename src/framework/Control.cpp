@@ -115,21 +115,14 @@ void RectControl::SetTabStop(bool stop)
 
 void RectControl::Changed(Aspects aspects)
 {
-    if (updating_ > 0) {
-        pending_ |= aspects;
-        return;
-    }
-    if (peer_ && aspects)
-        peer_->Sync(aspects);
+    if (const Aspects now = updates_.Add(aspects); now && peer_)
+        peer_->Sync(now);
 }
 
 void RectControl::EndUpdate()
 {
-    if (--updating_ == 0 && pending_) {
-        const Aspects changed = pending_;
-        pending_ = 0;
-        Changed(changed);
-    }
+    if (const Aspects now = updates_.End(); now && peer_)
+        peer_->Sync(now);
 }
 
 std::vector<PropertyInfo> TextControl::FontProperties()

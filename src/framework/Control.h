@@ -3,6 +3,7 @@
 #include "framework/ClassInfo.h"
 #include "framework/Object.h"
 #include "framework/Platform.h"
+#include "framework/UpdateBatch.h"
 
 #include <cstdint>
 #include <memory>
@@ -78,7 +79,7 @@ public:
 
     void Changed(Aspects aspects) override;
     // Collects changes and shows them at once when the last update ends.
-    void BeginUpdate() { ++updating_; }
+    void BeginUpdate() { updates_.Begin(); }
     void EndUpdate();
 
     ControlPeer* Peer() const { return peer_.get(); }
@@ -105,8 +106,7 @@ private:
     std::string initialParent_;
 
     std::unique_ptr<ControlPeer> peer_;
-    int updating_ = 0;
-    Aspects pending_ = 0;
+    UpdateBatch updates_;
 };
 
 // A control that shows text in a font of its own: fields, labels, buttons.

@@ -127,11 +127,10 @@ void Window::Constructor()
         // A window whose making failed is never shown nor found again.
         auto& open = OpenWindowList();
         open.erase(std::remove(open.begin(), open.end(), Ref<Window>(this)), open.end());
-        pending_ = 0;
-        --updating_;
+        updates_.Abandon();
         throw;
     }
-    pending_ |= kEverything;
+    updates_.Add(kEverything);
     EndUpdate();
 }
 
@@ -218,21 +217,14 @@ void Window::UserResized(std::int32_t width, std::int32_t height)
 
 void Window::Changed(Aspects aspects)
 {
-    if (updating_ > 0) {
-        pending_ |= aspects;
-        return;
-    }
-    if (peer_ && aspects)
-        peer_->Sync(aspects);
+    if (const Aspects now = updates_.Add(aspects); now && peer_)
+        peer_->Sync(now);
 }
 
 void Window::EndUpdate()
 {
-    if (--updating_ == 0 && pending_) {
-        const Aspects changed = pending_;
-        pending_ = 0;
-        Changed(changed);
-    }
+    if (const Aspects now = updates_.End(); now && peer_)
+        peer_->Sync(now);
 }
 
 void Window::ControlFocused(RectControl* control) { focused_ = control; }

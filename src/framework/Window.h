@@ -5,6 +5,7 @@
 #include "framework/MenuItem.h"
 #include "framework/Object.h"
 #include "framework/Platform.h"
+#include "framework/UpdateBatch.h"
 
 #include <memory>
 #include <string>
@@ -71,7 +72,7 @@ public:
     void UserResized(std::int32_t width, std::int32_t height);
 
     void Changed(Aspects aspects);
-    void BeginUpdate() { ++updating_; }
+    void BeginUpdate() { updates_.Begin(); }
     void EndUpdate();
     WindowPeer* Peer() const { return peer_.get(); }
 
@@ -109,8 +110,7 @@ private:
     RectControl* focused_ = nullptr;
     Ref<MenuBar> menuBar_;
     std::unique_ptr<WindowPeer> peer_;
-    int updating_ = 0;
-    Aspects pending_ = 0;
+    UpdateBatch updates_;
 };
 
 // The open window whose class has this qualified name, or nil.
