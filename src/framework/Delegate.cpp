@@ -29,39 +29,32 @@ const ClassInfo& Delegate::Lookup_()
     });
 }
 
-namespace {
-Ref<Delegate> NewDelegate()
+Ref<Delegate> Delegate::Make(Invoker invoker, RoutineEntry routine, MethodEntry method, Ref<Object> target,
+                            std::string_view signature)
 {
     if (seam::ShouldFail("RuntimeCreateDelegate"))
         return nullptr;
-    return RuntimeNewObject<Delegate>();
-}
-} // namespace
-
-Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, RoutineEntry routine, Ref<Object> target,
-                                    std::string_view signature)
-{
-    Ref<Delegate> delegate = NewDelegate();
+    Ref<Delegate> delegate = RuntimeNewObject<Delegate>();
     if (delegate) {
         delegate->invoker_ = invoker;
         delegate->routine_ = routine;
-        delegate->target_ = std::move(target);
-        delegate->signature_ = signature;
-    }
-    return delegate;
-}
-
-Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, MethodEntry method, Ref<Object> target,
-                                    std::string_view signature)
-{
-    Ref<Delegate> delegate = NewDelegate();
-    if (delegate) {
-        delegate->invoker_ = invoker;
         delegate->method_ = method;
         delegate->target_ = std::move(target);
         delegate->signature_ = signature;
     }
     return delegate;
+}
+
+Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, RoutineEntry routine, Ref<Object> target,
+                                    std::string_view signature)
+{
+    return Delegate::Make(invoker, routine, nullptr, std::move(target), signature);
+}
+
+Ref<Delegate> RuntimeCreateDelegate(Delegate::Invoker invoker, MethodEntry method, Ref<Object> target,
+                                    std::string_view signature)
+{
+    return Delegate::Make(invoker, nullptr, method, std::move(target), signature);
 }
 
 } // namespace fw

@@ -33,9 +33,11 @@ public:
     std::string_view Signature() const { return signature_; }
     void Call() { invoker_(*this); }
 
+    // A new delegate for either kind of entry; nil when none can be made.
+    static Ref<Delegate> Make(Invoker invoker, RoutineEntry routine, MethodEntry method, Ref<Object> target,
+                              std::string_view signature);
+
 private:
-    friend Ref<Delegate> RuntimeCreateDelegate(Invoker, RoutineEntry, Ref<Object>, std::string_view);
-    friend Ref<Delegate> RuntimeCreateDelegate(Invoker, MethodEntry, Ref<Object>, std::string_view);
     Invoker invoker_ = nullptr;
     RoutineEntry routine_ = nullptr;
     MethodEntry method_ = nullptr;
