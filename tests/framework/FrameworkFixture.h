@@ -4,7 +4,6 @@
 #include "framework/FailureSeam.h"
 #include "framework/MenuItem.h"
 #include "framework/Object.h"
-#include "framework/PackedList.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "toolkit/headless/HeadlessPeers.h"
@@ -16,9 +15,8 @@
 #include <string>
 #include <string_view>
 
-// Every test that touches the runtime starts with a fresh platform and a
-// disarmed seam, and must give back every object it made: a leak in one test
-// would otherwise show up as a failure somewhere else.
+// A fresh platform, a disarmed seam, and every object the test made given
+// back: a leak would otherwise show up as a failure somewhere else.
 class FrameworkTest : public testing::Test {
 protected:
     void SetUp() override
@@ -39,8 +37,8 @@ protected:
     std::size_t liveAtStart_ = 0;
 };
 
-// A window whose CreateControls the test supplies; it records the events
-// raised, in order ("C" CreateControls, "L" Layout).
+// A window whose CreateControls the test supplies; `raised` records the
+// events in order ("C" CreateControls, "L" Layout).
 class TestWindow : public fw::Window {
 public:
     static const fw::ClassInfo& Lookup_()
@@ -92,39 +90,23 @@ Peer& PeerOf(const Owner& owner)
     return dynamic_cast<Peer&>(*owner.Peer());
 }
 
-// A constructed, auto-enabled menu item.
-inline fw::Ref<fw::MenuItem> NewItem(std::string_view name, std::string_view text = {},
-                                     const fw::ClassInfo& info = fw::MenuItem::Lookup_())
-{
-    fw::Ref<fw::MenuItem> item = fw::RuntimeCheckCast<fw::MenuItem>(fw::RuntimeNewObject(info));
-    item->Constructor();
-    item->SetName(name);
-    item->SetText(text);
-    item->SetAutoEnable(true);
-    return item;
-}
-
-// File: Quit; Edit: Undo, -, Cut, Paste, SelectAll.
+// File: Quit; Edit: Undo, -, Cut, Paste, SelectAll; every item enables itself.
 inline fw::Ref<fw::MenuBar> SmallMenuBar()
 {
+    auto item = [](std::string_view name, const fw::ClassInfo& info = fw::MenuItem::Lookup_()) {
+        fw::Ref<fw::MenuItem> made = fw::RuntimeCheckCast<fw::MenuItem>(fw::RuntimeNewObject(info));
+        made->Constructor();
+        made->SetName(name);
+        made->SetText(name == "EditSeparator" ? "-" : name);
+        made->SetAutoEnable(true);
+        return made;
+    };
     fw::Ref<fw::MenuBar> bar = fw::RuntimeCheckCast<fw::MenuBar>(fw::RuntimeNewObject(fw::MenuBar::Lookup_()));
-    fw::Ref<fw::MenuItem> file = NewItem("FileMenu", "&File");
-    file->Append(NewItem("FileQuit", "Esci", fw::QuitMenuItem::Lookup_()));
-    fw::Ref<fw::MenuItem> edit = NewItem("EditMenu", "&Modifica");
+    fw::Ref<fw::MenuItem> file = item("FileMenu"), edit = item("EditMenu");
+    file->Append(item("FileQuit", fw::QuitMenuItem::Lookup_()));
     for (std::string_view name : {"EditUndo", "EditSeparator", "EditCut", "EditPaste", "EditSelectAll"})
-        edit->Append(NewItem(name, name == "EditSeparator" ? "-" : name));
+        edit->Append(item(name));
     bar->Append(file);
     bar->Append(edit);
     return bar;
-}
-
-// The bytes of a property list that `write` puts down.
-inline std::string ListBytes(const std::function<void(fw::ListWriter&)>& write)
-{
-    fw::ListWriter counter;
-    write(counter);
-    std::string bytes(counter.Size(), '\0');
-    fw::ListWriter writer(bytes.data());
-    write(writer);
-    return bytes;
 }

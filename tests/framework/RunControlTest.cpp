@@ -32,29 +32,20 @@ TEST_F(RunControlTest, ArmedOperationsFailOnTheCountedCallForTheirSubjectOnly)
     EXPECT_FALSE(RuntimeNewObject<EditField>()); // fails...
     EXPECT_FALSE(RuntimeNewObject<EditField>()); // ...twice
     EXPECT_TRUE(RuntimeNewObject<EditField>());  // then works again
-    EXPECT_TRUE(RuntimeWindowControlByName(window, "Other").IsNil()); // no such control anyway
     EXPECT_TRUE(RuntimeWindowControlByName(window, "EditField1").IsNil());
     EXPECT_TRUE(RuntimeWindowControlByName(window, "EditField1")); // spent
     EXPECT_TRUE(RuntimeCreateDelegate(Delegate::Invoke, &Nothing, nullptr, "(  )").IsNil());
     EXPECT_TRUE(RuntimeCreateDelegate(Delegate::Invoke, &Nothing, nullptr, "(  )"));
-
-    seam::Arm("RuntimeNewObject", "", 0, 1000);
-    seam::Disarm(); // down to one flag, and nothing fails
-    EXPECT_FALSE(seam::detail::armed);
-    EXPECT_TRUE(RuntimeNewObject<EditField>());
 }
 
-TEST_F(RunControlTest, InitializationCallsTheStartupRoutineOnceAndPassesItsExceptionOn)
+TEST_F(RunControlTest, ExceptionsFromStartUpAndFromAnEventComeBackOnce)
 {
     startups = 0;
     RunFrameworkInitialization(&CountStartup);
     RunFrameworkInitialization(nullptr);
     EXPECT_EQ(startups, 1);
     EXPECT_THROW(RunFrameworkInitialization(&FailingStartup), InvalidArgumentException);
-}
 
-TEST_F(RunControlTest, AnExceptionFromAnEventEndsTheLoopAndComesOutOfRunOnce)
-{
     int later = 0;
     Headless().Post([] { throw std::runtime_error("handler failed"); });
     Headless().Post([&] { ++later; });
@@ -78,8 +69,7 @@ TEST_F(RunControlTest, ExitStatusIsZeroAfterACleanRunAndNonZeroAfterAReport)
     EXPECT_TRUE(Headless().QuitByRequest());
     EXPECT_TRUE(Headless().Messages().empty());
     EXPECT_EQ(RuntimeExit(), 0);
-    EXPECT_FALSE(RuntimeIsUp());
-    EXPECT_FALSE(Headless().Started());
+    EXPECT_FALSE(RuntimeIsUp() || Headless().Started());
 
     RuntimeInit();
     RuntimeUnhandledException(std::make_exception_ptr(NilObjectException("no window")));
