@@ -59,10 +59,9 @@ protected:
     }
     void Reply(const char* answer) { ASSERT_TRUE(fw::headless::Type(Field(), answer)); }
 
-    // The whole visible state of the drill in one line: which factor labels
-    // differ from the texts given, the questions drawn, which of Inizia,
-    // Controlla and Termina are shown, whether the field is enabled, both
-    // counts, the answer and the number of messages shown.
+    // The drill's state on one line: which factors differ from the texts
+    // given, questions drawn, Inizia/Controlla/Termina shown, field enabled,
+    // both counts, the answer and the messages shown.
     std::string State(std::string_view first = "0", std::string_view second = "0")
     {
         auto bit = [](bool b) { return b ? "1" : "0"; };
