@@ -42,7 +42,7 @@ public:
     static const fw::ClassInfo& Lookup_()
     {
         return fw::DescribeOnce([] {
-            return fw::ClassSpec{
+            return fw::ClassDeclaration{
                 .name = "BenchWindow",
                 .base = &fw::Window::Lookup_(),
                 .create = []() -> fw::Object* { return new BenchWindow(); },

@@ -28,7 +28,7 @@ public:
     static const fw::ClassInfo& Lookup_()
     {
         return fw::DescribeOnce([] {
-            return fw::ClassSpec{
+            return fw::ClassDeclaration{
                 .name = "FuzzWindow",
                 .base = &fw::Window::Lookup_(),
                 .create = []() -> fw::Object* { return new FuzzWindow(); },

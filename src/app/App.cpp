@@ -3,7 +3,7 @@
 const fw::ClassInfo& App::Lookup_()
 {
     return fw::DescribeOnce([] {
-        return fw::ClassSpec{
+        return fw::ClassDeclaration{
             .name = "App",
             .base = &fw::Application::Lookup_(),
             .create = []() -> fw::Object* { return new App(); },

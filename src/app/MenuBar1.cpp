@@ -75,7 +75,7 @@ const fw::ClassInfo& MenuBar1::Lookup_()
 {
     return fw::DescribeOnce([] {
         const std::vector<fw::Attribute> isPublic = {{"__Scope", "Public"}};
-        return fw::ClassSpec{
+        return fw::ClassDeclaration{
             .name = "MenuBar1.MenuBar1",
             .base = &fw::MenuBar::Lookup_(),
             .create = []() -> fw::Object* { return new MenuBar1(); },

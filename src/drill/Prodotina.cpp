@@ -26,7 +26,7 @@ fw::MemberInfo ControlMember(std::string_view name, std::string_view controlClas
 const fw::ClassInfo& Prodotina::Lookup_()
 {
     return fw::DescribeOnce([] {
-        return fw::ClassSpec{
+        return fw::ClassDeclaration{
             .name = kClassName,
             .base = &fw::Window::Lookup_(),
             .create = []() -> fw::Object* { return new Prodotina(); },

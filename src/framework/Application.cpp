@@ -5,7 +5,7 @@ namespace fw {
 const ClassInfo& Application::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "Application",
             .base = &ObjectClass(),
             .operations =

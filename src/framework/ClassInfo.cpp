@@ -42,14 +42,14 @@ bool SameIdentifier(std::string_view a, std::string_view b)
     return a.size() == b.size() && CompareIdentifiers(a, b) == 0;
 }
 
-ClassInfo::ClassInfo(ClassSpec spec) : spec_(std::move(spec))
+ClassInfo::ClassInfo(ClassDeclaration declared) : declared_(std::move(declared))
 {
     // Slots: the base's in its order; an own operation with the name and
     // parameters of a base slot takes that slot, any other is appended.
-    if (spec_.base)
-        slots_ = spec_.base->Slots();
-    for (OperationInfo op : spec_.operations) {
-        op.implementedBy = spec_.name;
+    if (declared_.base)
+        slots_ = declared_.base->Slots();
+    for (OperationInfo op : declared_.operations) {
+        op.implementedBy = declared_.name;
         auto same = std::find_if(slots_.begin(), slots_.end(), [&](const OperationInfo& slot) {
             return slot.name == op.name && slot.parameters == op.parameters;
         });
@@ -58,15 +58,15 @@ ClassInfo::ClassInfo(ClassSpec spec) : spec_(std::move(spec))
         else
             slots_.push_back(op);
     }
-    for (std::string_view name : spec_.overrides)
+    for (std::string_view name : declared_.overrides)
         for (OperationInfo& slot : slots_)
             if (slot.name == name)
-                slot.implementedBy = spec_.name;
+                slot.implementedBy = declared_.name;
 
     // Properties: own ones hide a base's of the same name.
-    for (const PropertyInfo& property : spec_.properties)
+    for (const PropertyInfo& property : declared_.properties)
         table_.push_back(&property);
-    for (const ClassInfo* base = spec_.base; base; base = base->Base())
+    for (const ClassInfo* base = declared_.base; base; base = base->Base())
         for (const PropertyInfo& property : base->OwnProperties())
             if (std::none_of(table_.begin(), table_.end(),
                              [&](const PropertyInfo* p) { return SameIdentifier(p->name, property.name); }))
@@ -102,9 +102,9 @@ std::size_t ClassInfo::PropertyIndex(const PropertyInfo& property) const
     return static_cast<std::size_t>(it - table_.begin());
 }
 
-const ClassInfo& RegisterClass(ClassSpec spec)
+const ClassInfo& RegisterClass(ClassDeclaration declared)
 {
-    Registry().push_back(std::make_unique<ClassInfo>(std::move(spec)));
+    Registry().push_back(std::make_unique<ClassInfo>(std::move(declared)));
     return *Registry().back();
 }
 
@@ -126,7 +126,7 @@ std::vector<const ClassInfo*> DescribedClasses()
 
 const ClassInfo& ObjectClass()
 {
-    return DescribeOnce([] { return ClassSpec{.name = "Object"}; });
+    return DescribeOnce([] { return ClassDeclaration{.name = "Object"}; });
 }
 
 Object* NewInstanceOf(const ClassInfo& info)

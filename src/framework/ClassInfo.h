@@ -56,7 +56,7 @@ struct PropertyInfo {
 
 // What a class is made of, as its author declares it. The registry turns it
 // into a ClassInfo, filling in what is inherited.
-struct ClassSpec {
+struct ClassDeclaration {
     std::string_view name;
     const ClassInfo* base = nullptr;
     Object* (*create)() = nullptr; // nil for a class that cannot be made
@@ -74,21 +74,21 @@ struct ClassSpec {
 // the runtime and its tools can inspect.
 class ClassInfo {
 public:
-    explicit ClassInfo(ClassSpec spec);
+    explicit ClassInfo(ClassDeclaration declared);
     ClassInfo(const ClassInfo&) = delete;
     ClassInfo& operator=(const ClassInfo&) = delete;
 
-    std::string_view Name() const { return spec_.name; }
-    const ClassInfo* Base() const { return spec_.base; }
+    std::string_view Name() const { return declared_.name; }
+    const ClassInfo* Base() const { return declared_.base; }
     bool IsA(const ClassInfo& other) const;
 
     // Every virtual operation, the base's first, in slot order.
     const std::vector<OperationInfo>& Slots() const { return slots_; }
-    const std::vector<MemberInfo>& Members() const { return spec_.members; }
-    const std::vector<PropertyInfo>& OwnProperties() const { return spec_.properties; }
-    const std::vector<std::string_view>& Events() const { return spec_.events; }
-    const std::vector<std::string_view>& HandledEvents() const { return spec_.handledEvents; }
-    const std::vector<Attribute>& Attributes() const { return spec_.attributes; }
+    const std::vector<MemberInfo>& Members() const { return declared_.members; }
+    const std::vector<PropertyInfo>& OwnProperties() const { return declared_.properties; }
+    const std::vector<std::string_view>& Events() const { return declared_.events; }
+    const std::vector<std::string_view>& HandledEvents() const { return declared_.handledEvents; }
+    const std::vector<Attribute>& Attributes() const { return declared_.attributes; }
 
     // A property declared on this class or a base, found without regard to
     // letter case; nil when there is none.
@@ -98,10 +98,10 @@ public:
     std::size_t PropertyCount() const { return table_.size(); }
     std::size_t PropertyIndex(const PropertyInfo& property) const;
 
-    Object* Create() const { return spec_.create ? spec_.create() : nullptr; }
+    Object* Create() const { return declared_.create ? declared_.create() : nullptr; }
 
 private:
-    ClassSpec spec_;
+    ClassDeclaration declared_;
     std::vector<OperationInfo> slots_;
     std::vector<const PropertyInfo*> table_; // sorted by lower-case name
 };
@@ -121,7 +121,7 @@ const ClassInfo& DescribeOnce(Build build)
         info = &RegisterClass(build());
     return *info;
 }
-const ClassInfo& RegisterClass(ClassSpec spec);
+const ClassInfo& RegisterClass(ClassDeclaration declared);
 
 // The root class.
 const ClassInfo& ObjectClass();

@@ -10,7 +10,7 @@ Ref<Window> Control::GetWindow() const { return Ref<Window>(window_); }
 const ClassInfo& Control::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "Control",
             .base = &ObjectClass(),
             .operations = {{"Close", "", ""}},
@@ -51,7 +51,7 @@ std::vector<PropertyInfo> RectControl::RectProperties()
 const ClassInfo& RectControl::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "RectControl",
             .base = &Control::Lookup_(),
             .operations = {{"Constructor", "", ""}, {"SetFocus", "", ""}, {"Refresh", "", ""}},

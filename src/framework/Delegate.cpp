@@ -20,7 +20,7 @@ void Delegate::IM_Invoke(Delegate& delegate)
 const ClassInfo& Delegate::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "Delegate",
             .base = &ObjectClass(),
             .create = []() -> Object* { return new Delegate(); },

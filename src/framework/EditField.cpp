@@ -62,7 +62,7 @@ const ClassInfo& EditField::Lookup_()
         };
         for (PropertyInfo& font : FontProperties())
             properties.push_back(std::move(font));
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "EditField",
             .base = &RectControl::Lookup_(),
             .create = []() -> Object* { return new EditField(); },

@@ -33,7 +33,7 @@ MenuItem::~MenuItem()
 const ClassInfo& MenuItem::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "MenuItem",
             .base = &ObjectClass(),
             .create = []() -> Object* { return new MenuItem(); },
@@ -146,7 +146,7 @@ void MenuItem::Event_Action(Window* window)
 const ClassInfo& MenuBar::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "MenuBar",
             .base = &MenuItem::Lookup_(),
             .create = []() -> Object* { return new MenuBar(); },
@@ -159,7 +159,7 @@ const ClassInfo& MenuBar::Lookup_()
 const ClassInfo& QuitMenuItem::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "QuitMenuItem",
             .base = &MenuItem::Lookup_(),
             .create = []() -> Object* { return new QuitMenuItem(); },

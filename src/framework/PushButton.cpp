@@ -16,7 +16,7 @@ const ClassInfo& PushButton::Lookup_()
         };
         for (PropertyInfo& font : FontProperties())
             properties.push_back(std::move(font));
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "PushButton",
             .base = &RectControl::Lookup_(),
             .create = []() -> Object* { return new PushButton(); },

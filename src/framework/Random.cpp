@@ -42,7 +42,7 @@ Random::Random()
 const ClassInfo& Random::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "Random",
             .base = &ObjectClass(),
             .create = []() -> Object* { return new Random(); },

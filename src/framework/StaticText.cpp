@@ -18,7 +18,7 @@ const ClassInfo& StaticText::Lookup_()
         };
         for (PropertyInfo& font : FontProperties())
             properties.push_back(std::move(font));
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "StaticText",
             .base = &RectControl::Lookup_(),
             .create = []() -> Object* { return new StaticText(); },

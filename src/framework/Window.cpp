@@ -14,7 +14,7 @@ namespace fw {
 const ClassInfo& Window::Lookup_()
 {
     return DescribeOnce([] {
-        return ClassSpec{
+        return ClassDeclaration{
             .name = "Window",
             .base = &ObjectClass(),
             .operations =

@@ -44,7 +44,7 @@ public:
     static const fw::ClassInfo& Lookup_()
     {
         return fw::DescribeOnce([] {
-            return fw::ClassSpec{.name = "Tests.TestWindow", .base = &fw::Window::Lookup_(),
+            return fw::ClassDeclaration{.name = "Tests.TestWindow", .base = &fw::Window::Lookup_(),
                                  .create = []() -> fw::Object* { return new TestWindow(); },
                                  .handledEvents = {"CreateControls", "Layout"}};
         });

@@ -17,14 +17,14 @@ namespace {
 const ClassInfo& ShapeClass()
 {
     return DescribeOnce([] {
-        return ClassSpec{.name = "Tests.Shape", .base = &ObjectClass(),
+        return ClassDeclaration{.name = "Tests.Shape", .base = &ObjectClass(),
                          .operations = {{"Draw", "", ""}, {"Scale", "Int32", ""}, {"Area", "", "Double"}}};
     });
 }
 const ClassInfo& SquareClass()
 {
     return DescribeOnce([] {
-        return ClassSpec{.name = "Tests.Square", .base = &ShapeClass(),
+        return ClassDeclaration{.name = "Tests.Square", .base = &ShapeClass(),
                          .operations = {{"Scale", "Int32", ""}, {"Rotate", "", ""}, {"Scale", "Double", ""}}};
     });
 }

@@ -85,7 +85,7 @@ fw::Ref<fw::MenuBar> NewMenuBar()
 const fw::ClassInfo& QtTestWindow::Lookup_()
 {
     return fw::DescribeOnce([] {
-        return fw::ClassSpec{
+        return fw::ClassDeclaration{
             .name = "QtTestWindow",
             .base = &fw::Window::Lookup_(),
             .create = []() -> fw::Object* { return new QtTestWindow(); },
