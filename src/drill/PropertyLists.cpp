@@ -64,6 +64,20 @@ constexpr void WriteHead(ListWriter& w, const Placement& at)
 // The entry every control list ends with.
 constexpr void WriteTail(ListWriter& w) { w.Text("InitialParent", ""); }
 
+// Visible, the help tag and the font: one run of entries that every control
+// list has, though not at the same place.
+constexpr void WriteLook(ListWriter& w, bool visible, std::int32_t textSize)
+{
+    w.Boolean("Visible", visible)
+        .Text("HelpTag", "")
+        .Boolean("AutoDeactivate", true)
+        .Text("TextFont", "System")
+        .Integer("TextSize", textSize)
+        .Boolean("Bold", false)
+        .Boolean("Italic", false)
+        .Boolean("Underline", false);
+}
+
 constexpr void WriteEditField1(ListWriter& w)
 {
     WriteHead(w, {"EditField1", 133, 139, 100, 31, 0});
@@ -78,16 +92,9 @@ constexpr void WriteEditField1(ListWriter& w)
         .Colour("TextColor", 0, 0, 0)
         .Colour("BackColor", 255, 255, 255)
         .Boolean("Enabled", false)
-        .Text("Format", "")
-        .Boolean("Visible", true)
-        .Text("HelpTag", "")
-        .Boolean("AutoDeactivate", true)
-        .Text("TextFont", "System")
-        .Integer("TextSize", 20)
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .Text("Text", "")
+        .Text("Format", "");
+    WriteLook(w, true, 20);
+    w.Text("Text", "")
         .Text("Mask", "###")
         .Boolean("ReadOnly", false)
         .Integer("LimitText", 0)
@@ -125,16 +132,9 @@ constexpr void WriteLabel(ListWriter& w)
         .Integer("TextAlign", label.textAlign)
         .Colour("TextColor", label.red, label.green, label.blue)
         .Boolean("Multiline", false)
-        .Boolean("Enabled", true)
-        .Boolean("Visible", true)
-        .Text("HelpTag", "")
-        .Boolean("AutoDeactivate", true)
-        .Text("TextFont", "System")
-        .Integer("TextSize", 20)
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false)
-        .Text("DataSource", "")
+        .Boolean("Enabled", true);
+    WriteLook(w, true, 20);
+    w.Text("DataSource", "")
         .Text("DataField", "");
     WriteTail(w);
 }
@@ -160,15 +160,8 @@ constexpr void WriteButton(ListWriter& w)
         .Text("Caption", button.caption)
         .Boolean("Default", false)
         .Boolean("Cancel", false)
-        .Boolean("Enabled", true)
-        .Boolean("Visible", button.visible)
-        .Text("HelpTag", "")
-        .Boolean("AutoDeactivate", true)
-        .Text("TextFont", "System")
-        .Integer("TextSize", 0)
-        .Boolean("Bold", false)
-        .Boolean("Italic", false)
-        .Boolean("Underline", false);
+        .Boolean("Enabled", true);
+    WriteLook(w, button.visible, 0);
     WriteTail(w);
 }
 
