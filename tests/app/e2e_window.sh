@@ -35,6 +35,7 @@ check() { # description command...
   else
     echo "FAIL: $what"
     failures=$((failures + 1))
+    return 1
   fi
 }
 
@@ -54,8 +55,14 @@ echo "Xvfb on $DISPLAY"
 # Every call to the display has a deadline: a stuck server fails the test
 # instead of hanging it.
 bounded() { timeout 10 "$@"; }
-shot() { bounded import -window root "$1"; }
+shot() { bounded import -window root "$1" && echo "screenshot: $1"; }
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+# Checks the pixel at x y of the screenshot against the window's background.
+background() { # description screenshot x y [!=]
+  local colour
+  colour=$(pixel "$2" "$3" "$4")
+  check "$1 (got $colour)" test "$colour" "${5:-=}" "srgb(255,190,125)"
+}
 
 # Waits up to five seconds for the program to end; its status is in $status.
 await_exit() {
@@ -83,10 +90,8 @@ run() { # tag arguments...
   program_pid=$!
 
   window=$(bounded xdotool search --sync --onlyvisible --name '^Prodotina$' 2>/dev/null | head -n1)
-  if [[ -z $window ]]; then
-    echo "FAIL: no window \"Prodotina\" within 10 s"
+  if ! check "a window \"Prodotina\" shows within 10 s" test -n "$window"; then
     cat "$scratch/$tag.log"
-    failures=$((failures + 1))
     kill -9 "$program_pid" 2>/dev/null
     program_pid=
     return
@@ -104,13 +109,9 @@ run() { # tag arguments...
 
   sleep 0.3 # let it paint
   shot "$artifacts/$tag.png"
-  echo "screenshot: $artifacts/$tag.png"
   # Below the menu bar, clear of every control: the window's background.
-  local colour
-  colour=$(pixel "$artifacts/$tag.png" $((x + 5)) $((y + bar + 200)))
-  check "the background is 255,190,125 (got $colour)" test "$colour" = "srgb(255,190,125)"
-  colour=$(pixel "$artifacts/$tag.png" $((x + 380)) $((y + bar + 270)))
-  check "the background reaches the far corner (got $colour)" test "$colour" = "srgb(255,190,125)"
+  background "the background is 255,190,125" "$artifacts/$tag.png" $((x + 5)) $((y + bar + 200))
+  background "the background reaches the far corner" "$artifacts/$tag.png" $((x + 380)) $((y + bar + 270))
 
   # "File" is the first title on the menu bar: a click opens its menu. (The
   # pointer goes away first: --sync waits for a move, which must happen.)
@@ -118,18 +119,15 @@ run() { # tag arguments...
   bounded xdotool mousemove --sync $((x + 15)) $((y + bar / 2)) click 1
   sleep 0.5
   shot "$artifacts/$tag-file-menu.png"
-  echo "screenshot: $artifacts/$tag-file-menu.png"
   local changed
   changed=$(compare -metric AE "$artifacts/$tag.png" "$artifacts/$tag-file-menu.png" null: 2>&1)
   check "clicking \"File\" opens a menu ($changed pixels changed)" test "${changed%% *}" -gt 200 2>/dev/null
   # Just inside the menu's left edge, under "File", left of "Esatte".
-  colour=$(pixel "$artifacts/$tag-file-menu.png" $((x + 8)) $((y + bar + 12)))
-  check "the menu covers the content below \"File\" (got $colour)" test "$colour" != "srgb(255,190,125)"
+  background "the menu covers the content below \"File\"" "$artifacts/$tag-file-menu.png" $((x + 8)) $((y + bar + 12)) !=
   bounded xdotool key Escape
   sleep 0.3
-  shot "$scratch/closed.png"
-  colour=$(pixel "$scratch/closed.png" $((x + 8)) $((y + bar + 12)))
-  check "Escape closes the menu (got $colour)" test "$colour" = "srgb(255,190,125)"
+  bounded import -window root "$scratch/closed.png"
+  background "Escape closes the menu" "$scratch/closed.png" $((x + 8)) $((y + bar + 12))
   check "the program runs on after the menu" kill -0 "$program_pid"
 
   # Ctrl+Q goes to the window that has the keyboard; Xvfb has no window
@@ -137,10 +135,7 @@ run() { # tag arguments...
   bounded xdotool windowfocus --sync "$window"
   bounded xdotool key ctrl+q
   await_exit
-  check "Ctrl+Q ends the program with status 0 within 5 s (got $status)" test "$status" = 0
-  if [[ $status != 0 ]]; then
-    cat "$scratch/$tag.log"
-  fi
+  check "Ctrl+Q ends the program with status 0 within 5 s (got $status)" test "$status" = 0 || cat "$scratch/$tag.log"
 }
 
 run prodotina
