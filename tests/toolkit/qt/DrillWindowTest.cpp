@@ -1,54 +1,33 @@
-// The real program on Qt, started as main starts it and driven as a child
-// drives it: clicks on its buttons, keys into its answer field, its menus,
-// and the summary message box.
+// The real program on Qt, started as main starts it and driven as a user
+// drives it: what its window shows, clicks on its buttons, keys into its
+// answer field, its menus, and the summary message box.
+#include "QtTestSupport.h"
+
 #include "app/Startup.h"
 #include "framework/Object.h"
 #include "framework/Runtime.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <ostream>
+#include <span>
 
 // Readable texts in failure messages.
 void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace {
-
-// Notes the text of the next message box and presses its "OK".
-struct BoxWatch {
-    std::optional<QString> text;
-    QStringList buttons;
-    bool stop = false;
-};
-
-void WatchForBox(const std::shared_ptr<BoxWatch>& watch)
-{
-    if (watch->stop)
-        return;
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box) {
-        QTimer::singleShot(10, [watch] { WatchForBox(watch); });
-        return;
-    }
-    watch->text = box->text();
-    for (QAbstractButton* button : box->buttons())
-        watch->buttons << button->text();
-    QTest::mouseClick(box->buttons().value(0), Qt::LeftButton);
-}
 
 class QtDrillTest : public testing::Test {
 protected:
@@ -60,32 +39,18 @@ protected:
         const std::size_t liveAtStart = fw::Object::LiveCount();
         fw::RuntimeInit();
         initialize();
-        bool expired = false;
-        {
-            // A script that fails to end the run fails instead of hanging.
-            QTimer deadline;
-            deadline.setSingleShot(true);
-            QObject::connect(&deadline, &QTimer::timeout, [&expired] {
-                expired = true;
-                if (QWidget* modal = QApplication::activeModalWidget())
-                    modal->close();
+        // The script starts once the window is up.
+        QTimer::singleShot(0, [this, &script] {
+            FindWidgets();
+            if (!HasFatalFailure())
+                script();
+            if (HasFatalFailure())
                 fw::RuntimeQuit();
-                // Also when the framework's quit is what fails.
-                QCoreApplication::exit(1);
-            });
-            deadline.start(15000);
-            QTimer::singleShot(0, [this, &script] {
-                FindWidgets();
-                if (!HasFatalFailure())
-                    script();
-                if (HasFatalFailure())
-                    fw::RuntimeQuit();
-            });
-            Main_();
-        }
+        });
+        const bool ended = EndsByItself(Main_, 15000);
         finalize();
         const int status = fw::RuntimeExit();
-        EXPECT_FALSE(expired) << "the run did not end by itself";
+        EXPECT_TRUE(ended) << "the run did not end by itself";
         EXPECT_EQ(fw::Object::LiveCount(), liveAtStart) << "framework objects outlived the run";
         return status;
     }
@@ -117,35 +82,19 @@ protected:
         return widget;
     }
 
-    // The window's menu item with that text.
-    QAction* Item(const char* text)
+    // Chooses the window's menu item with that text.
+    void Choose(const char* text)
     {
         for (QAction* action : window->findChildren<QAction*>())
             if (action->text() == QLatin1String(text))
-                return action;
+                return action->trigger();
         ADD_FAILURE() << "no menu item " << text;
-        return nullptr;
-    }
-    void Choose(const char* text)
-    {
-        if (QAction* action = Item(text))
-            action->trigger();
     }
 
     static void Click(QPushButton* button)
     {
         ASSERT_TRUE(button->isVisible()) << button->text().toStdString() << " is hidden";
         QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    // Clicks the button and answers the message box it brings up.
-    static std::shared_ptr<BoxWatch> ClickForMessage(QPushButton* button)
-    {
-        auto watch = std::make_shared<BoxWatch>();
-        QTimer::singleShot(10, [watch] { WatchForBox(watch); });
-        Click(button);
-        watch->stop = true;
-        return watch;
     }
 
     static int Factor(const QLabel* label)
@@ -156,44 +105,73 @@ protected:
         return factor;
     }
 
-    void ExpectBetweenDrills() const
+    // The buttons on show, and whether the answer field takes input.
+    QString Offered() const
     {
-        EXPECT_TRUE(start->isVisible());
-        EXPECT_FALSE(check->isVisible());
-        EXPECT_FALSE(end->isVisible());
-        EXPECT_FALSE(answer->isEnabled());
+        QStringList shown;
+        for (QPushButton* button : {start, check, end})
+            if (button->isVisible())
+                shown << button->text();
+        return shown.join(", ") + (answer->isEnabled() ? ", answer" : "");
     }
+    // The counts of right and wrong answers.
+    QString Counts() const { return right->text() + " | " + wrong->text(); }
 
     QWidget* window = nullptr;
     QLineEdit* answer = nullptr;
-    QLabel* first = nullptr;
-    QLabel* second = nullptr;
-    QLabel* right = nullptr;
-    QLabel* wrong = nullptr;
-    QPushButton* start = nullptr;
-    QPushButton* check = nullptr;
-    QPushButton* end = nullptr;
+    QLabel *first = nullptr, *second = nullptr, *right = nullptr, *wrong = nullptr;
+    QPushButton *start = nullptr, *check = nullptr, *end = nullptr;
 };
 
 QString Count(int count) { return count == 0 ? QString() : QString::number(count); }
 
+TEST_F(QtDrillTest, TheWindowShowsTheDrillAsDrawnAndItsCloseBoxEndsTheRun)
+{
+    const int status = RunProgram([this] {
+        // The drill's 388 by 280 below the menu bar, its orange background,
+        // "Errate" in red, and 20-pixel text that fits its label.
+        QWidget* content = answer->parentWidget();
+        auto* bar = window->findChild<QMenuBar*>();
+        ASSERT_TRUE(bar);
+        EXPECT_EQ(content->size(), QSize(388, 280));
+        EXPECT_EQ(content->y(), bar->height());
+        EXPECT_EQ(window->size(), QSize(388, 280 + bar->height()));
+        const QImage image = window->grab().toImage();
+        EXPECT_EQ(image.pixelColor(5, content->y() + 5), QColor(255, 190, 125));
+        EXPECT_EQ(image.pixelColor(380, content->y() + 270), QColor(255, 190, 125));
+        const QImage errate = Child<QLabel>("StaticText8")->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const std::span pixels(reinterpret_cast<const QRgb*>(errate.constBits()), errate.sizeInBytes() / 4);
+        EXPECT_GT(std::ranges::count(pixels, qRgb(255, 0, 0)), 0) << "\"Errate\" is not drawn in red";
+        const QLabel* esatte = Child<QLabel>("StaticText5");
+        EXPECT_EQ(esatte->font().pixelSize(), 20);
+        EXPECT_LE(QFontMetrics(esatte->font()).horizontalAdvance(esatte->text()), esatte->width());
+
+        // The menu bar mirrors the program's menu tree, "Cmd" keys as Ctrl.
+        QStringList menus;
+        for (QAction* title : bar->actions()) {
+            menus << title->text();
+            for (QAction* item : title->menu() ? title->menu()->actions() : QList<QAction*>())
+                menus << (item->isSeparator() ? "-" : item->text() + " " + item->shortcut().toString());
+        }
+        EXPECT_EQ(menus, QStringList({"File", "Esci Ctrl+Q", "Modifica", "Annulla Ctrl+Z", "-", "Taglia Ctrl+X",
+                                      "Copia Ctrl+C", "Incolla Ctrl+V", "Elimina ", "-", "Seleziona tutto Ctrl+A"}));
+
+        window->close();
+    });
+    EXPECT_EQ(status, 0);
+}
+
 TEST_F(QtDrillTest, TenAnswersAreCountedAndSummedUpAndEsciEndsTheRun)
 {
     const int status = RunProgram([this] {
-        EXPECT_EQ(first->text(), "0");
-        EXPECT_EQ(second->text(), "0");
-        EXPECT_EQ(right->text(), "X");
-        EXPECT_EQ(wrong->text(), "X");
-        ExpectBetweenDrills();
+        EXPECT_EQ(first->text() + " x " + second->text(), "0 x 0");
+        EXPECT_EQ(Counts(), "X | X");
+        EXPECT_EQ(Offered(), "Inizia");
 
         Click(start);
-        EXPECT_FALSE(start->isVisible());
-        EXPECT_TRUE(check->isVisible());
-        EXPECT_TRUE(end->isVisible());
-        EXPECT_TRUE(answer->isEnabled());
+        EXPECT_EQ(Offered(), "Controlla, Termina, answer");
         EXPECT_TRUE(answer->hasFocus());
-        EXPECT_EQ(right->text(), "");
-        EXPECT_EQ(wrong->text(), "");
+        EXPECT_EQ(Counts(), " | ");
 
         int rights = 0;
         int wrongs = 0;
@@ -212,74 +190,86 @@ TEST_F(QtDrillTest, TenAnswersAreCountedAndSummedUpAndEsciEndsTheRun)
             ASSERT_EQ(answer->text(), typed);
             Click(check);
             (typed == QString::number(product) ? rights : wrongs) += 1;
-            EXPECT_EQ(right->text(), Count(rights));
-            EXPECT_EQ(wrong->text(), Count(wrongs));
+            EXPECT_EQ(Counts(), Count(rights) + " | " + Count(wrongs));
             EXPECT_EQ(answer->text(), "");
             EXPECT_TRUE(answer->hasFocus());
         }
         ASSERT_EQ(rights, 7);
 
-        const auto summary = ClickForMessage(end);
-        ASSERT_TRUE(summary->text) << "no message box";
-        EXPECT_EQ(*summary->text, "Bene bene ... Esatte 7   Errate 3");
-        EXPECT_EQ(summary->buttons, QStringList{"OK"});
-        ExpectBetweenDrills();
-        EXPECT_EQ(right->text(), "7");
-        EXPECT_EQ(wrong->text(), "3");
+        EXPECT_EQ(AnswerMessageBox([this] { Click(end); }), "Bene bene ... Esatte 7   Errate 3 [OK]");
+        EXPECT_EQ(Offered(), "Inizia");
+        EXPECT_EQ(Counts(), "7 | 3");
 
         // A drill ended before any answer: both counts are blank.
         Click(start);
-        EXPECT_EQ(right->text(), "");
-        const auto blank = ClickForMessage(end);
-        EXPECT_EQ(blank->text.value_or("no message box"), "Bene bene ... Esatte    Errate ");
+        EXPECT_EQ(Counts(), " | ");
+        EXPECT_EQ(AnswerMessageBox([this] { Click(end); }), "Bene bene ... Esatte    Errate  [OK]");
 
         Choose("Esci");
     });
     EXPECT_EQ(status, 0);
 }
 
-TEST_F(QtDrillTest, TheAnswerFieldTakesThreeDigitsAndTheEditMenuRoundTripsThem)
+TEST_F(QtDrillTest, TheAnswerFieldTakesThreeDigitsTypedOrPastedAndEachEditCommandActsOnce)
 {
     const int status = RunProgram([this] {
         Click(start);
         ASSERT_TRUE(answer->hasFocus());
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const auto pasteKey = [this] { QTest::keyClick(answer, Qt::Key_V, Qt::ControlModifier); };
 
-        // The mask "###": digits only, three at most, typed or pasted.
-        QTest::keyClicks(answer, "ab");
+        // The mask "###": digits only, three at most; a paste that does not
+        // fit is refused as a whole, from the keyboard and from the menu.
+        clipboard->setText("12a");
+        pasteKey();
+        Choose("Incolla");
         EXPECT_EQ(answer->text(), "");
-        QTest::keyClicks(answer, "1x2");
-        EXPECT_EQ(answer->text(), "12");
-        QTest::keyClicks(answer, "34");
+        QTest::keyClicks(answer, "13");
+        clipboard->setText("7a");
+        pasteKey();
+        Choose("Incolla");
+        EXPECT_EQ(answer->text(), "13");
+        // A refused key leaves the cursor where it was.
+        QTest::keyClick(answer, Qt::Key_Left);
+        QTest::keyClicks(answer, "x24");
+        EXPECT_EQ(answer->text(), "123");
+
+        // The field's own keys act once, not once more through the menu.
+        QTest::keyClick(answer, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(answer, Qt::Key_X, Qt::ControlModifier);
+        EXPECT_EQ(answer->text(), "");
+        EXPECT_EQ(clipboard->text(), "123");
+        QTest::keyClick(answer, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(answer->text(), "123");
         Choose("Seleziona tutto");
         Choose("Elimina");
         EXPECT_EQ(answer->text(), "");
-        QGuiApplication::clipboard()->setText("7a");
+        clipboard->setText("7");
+        pasteKey();
+        EXPECT_EQ(answer->text(), "7");
         Choose("Incolla");
-        EXPECT_EQ(answer->text(), "");
-        QGuiApplication::clipboard()->setText("1234");
-        Choose("Incolla");
-        EXPECT_EQ(answer->text(), "");
+        EXPECT_EQ(answer->text(), "77");
+        Choose("Annulla");
+        EXPECT_EQ(answer->text(), "7");
 
         // Select all, cut and paste back through the "Modifica" menu; the
         // check reads what the field holds after the round trip.
         const QString product = QString::number(Factor(first) * Factor(second));
+        Choose("Seleziona tutto");
         QTest::keyClicks(answer, product);
         Choose("Seleziona tutto");
         EXPECT_EQ(answer->selectedText(), product);
         Choose("Taglia");
         EXPECT_EQ(answer->text(), "");
-        EXPECT_EQ(QGuiApplication::clipboard()->text(), product);
+        EXPECT_EQ(clipboard->text(), product);
         Choose("Incolla");
         EXPECT_EQ(answer->text(), product);
-        // A paste that does not fit leaves the field as it is.
-        QGuiApplication::clipboard()->setText("7a");
-        Choose("Incolla");
-        EXPECT_EQ(answer->text(), product);
+        QTest::keyClick(answer, Qt::Key_Tab);
+        EXPECT_TRUE(check->hasFocus()) << "Tab leads from the answer to \"Controlla\"";
         Click(check);
-        EXPECT_EQ(right->text(), "1");
-        EXPECT_EQ(wrong->text(), "");
+        EXPECT_EQ(Counts(), "1 | ");
 
+        ASSERT_TRUE(answer->hasFocus());
         QTest::keyClick(answer, Qt::Key_Q, Qt::ControlModifier);
     });
     EXPECT_EQ(status, 0);
