@@ -15,8 +15,6 @@ void Prodotina::calcola()
     if (!random)
         fw::RaiseNilObjectException();
     const std::int32_t first = random->InRange(1, 10);
-    if (!random)
-        fw::RaiseNilObjectException();
     const std::int32_t second = random->InRange(1, 10);
 
     // Both factors are drawn before either label changes.
